@@ -1,0 +1,22 @@
+// Splitting the executable's full path into the program directory and the
+// executable's file name. Pure byte-text code, so it is tested natively too.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quenvar {
+
+struct ProgramPath {
+    std::string directory;  // no trailing backslash; "D:" for a drive's root
+    std::string fileName;   // extension included
+};
+
+// True for a byte that starts a two-byte character in code page 936.
+constexpr bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
+// The last backslash is searched for character by character, so the trail
+// byte of a two-byte character (which may be 0x5C) is never mistaken for one.
+ProgramPath SplitProgramPath(std::string_view fullPath);
+
+}  // namespace quenvar
