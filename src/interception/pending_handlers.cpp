@@ -5,7 +5,5 @@ namespace quenvar {
 void OnMonitorButtonClicked() {}
 void OnBeepOptionClicked() {}
 void OnStandbyButtonClicked() {}
-void OnClearLogButtonClicked() {}
-void OnOpenLogButtonClicked() {}
 
 }  // namespace quenvar

@@ -17,4 +17,10 @@ ProgramPath SplitProgramPath(std::string_view fullPath) {
             std::string(fullPath.substr(lastBackslash + 1))};
 }
 
+std::string DirectoryAsPath(const std::string& directory) {
+    if (directory.empty()) return ".";
+    if (directory.size() == 2 && directory[1] == ':') return directory + '\\';
+    return directory;
+}
+
 }  // namespace quenvar

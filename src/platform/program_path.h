@@ -19,4 +19,8 @@ constexpr bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <
 // byte of a two-byte character (which may be 0x5C) is never mistaken for one.
 ProgramPath SplitProgramPath(std::string_view fullPath);
 
+// The directory in a form that names it on its own: "D:" alone would mean
+// "the current directory of drive D:", and an empty one the current directory.
+std::string DirectoryAsPath(const std::string& directory);
+
 }  // namespace quenvar
