@@ -33,6 +33,13 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
     cmake ninja-build nasm
     wine wine64
+    # Wine's X driver loads these at run time (libwine only recommends them,
+    # and recommends are not installed): without XRender text is not
+    # anti-aliased and AlphaBlend degrades; XRandR/Xinerama give the screen
+    # metrics; the rest cover cursors and input. Same set as the machines
+    # the tests were written on.
+    libxrender1 libxrandr2 libxinerama1 libxcursor1 libxi6 libxcomposite1
+    libxfixes3 libxxf86vm1 libgnutls30 libdbus-1-3 libgl1
     xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei
     libz-mingw-w64-dev googletest
     locales dpkg-dev python3-pil file

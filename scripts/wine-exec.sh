@@ -8,7 +8,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-# shellcheck source=env.sh
+# shellcheck source=scripts/env.sh
 . "$here/env.sh"
 
 # Wine's desktop (explorer.exe) comes up with the DISPLAY of the process

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-# shellcheck source=env.sh
+# shellcheck source=scripts/env.sh
 . "$here/env.sh"
 
 stamp="$WINEPREFIX/.quenvar-prefix.stamp"
@@ -83,7 +83,7 @@ query 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog | grep -Eq 'ShowCrashDialo
     fail "WineDbg\\ShowCrashDialog not set"
 repl="$(query 'HKCU\Software\Wine\Fonts\Replacements')" || fail "no font replacements"
 for name in SimSun 宋体 NSimSun 新宋体; do
-    grep -Eq "^[[:space:]]*$name[[:space:]]+REG_SZ[[:space:]]+WenQuanYi Micro Hei$" <<<"$repl" ||
+    grep -Eq "^[[:space:]]*${name}[[:space:]]+REG_SZ[[:space:]]+WenQuanYi Micro Hei$" <<<"$repl" ||
         fail "font replacement for $name missing"
 done
 

@@ -86,9 +86,11 @@ stop() {
         # X errors half-way; end the test prefix's session cleanly first.
         if [[ -x /usr/lib/wine/wineserver ]]; then
             (
-                # shellcheck source=env.sh
+                # shellcheck source=scripts/env.sh
                 . "$root/scripts/env.sh" 2>/dev/null
-                [[ -d "$WINEPREFIX" ]] && timeout 20 "$WINESERVER" -k >/dev/null 2>&1 || true
+                if [[ -d "$WINEPREFIX" ]]; then
+                    timeout 20 "$WINESERVER" -k >/dev/null 2>&1 || true
+                fi
             )
         fi
         kill "$pid" 2>/dev/null || true

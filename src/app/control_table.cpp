@@ -7,6 +7,7 @@
 #include "app/controls/transparent_label.h"
 #include "app/fonts.h"
 #include "app/standard_control_colors.h"
+#include "platform/resource_data.h"
 
 namespace quenvar {
 namespace {
@@ -34,6 +35,7 @@ HWND CreateControl(HWND parent, const ControlRow& row) {
         look.hover = row.hoverImage != 0 ? ArtworkImage(row.hoverImage) : nullptr;
         look.pressed = row.pressedImage != 0 ? ArtworkImage(row.pressedImage) : nullptr;
         look.handCursor = row.handCursor;
+        look.picture = ResourceBytes(row.normalImage);
         return CreateImageButton(parent, row.id, row.place, row.text, look);
     }
     case ControlKind::kLabel:

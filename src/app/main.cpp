@@ -7,6 +7,9 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     quenvar::InitProgramLocation();
+    // Be asked before ordinary applications at shutdown, so that they have not
+    // closed their documents yet when the shutdown is refused.
+    SetProcessShutdownParameters(0x3FF, 0);
     HWND window = quenvar::CreateMainWindow(instance);
     if (window == nullptr) {
         MessageBoxA(nullptr, quenvar::texts::kStartWindowFailed, "Quenvar", MB_OK | MB_ICONERROR);

@@ -18,7 +18,12 @@ void InitProgramLocation() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     // A truncated path has no terminating zero on XP; the length is what counts.
-    Location() = SplitProgramPath(std::string_view(path, length < MAX_PATH ? length : MAX_PATH - 1));
+    path[length < MAX_PATH ? length : MAX_PATH - 1] = '\0';
+    InitProgramLocation(path);
+}
+
+void InitProgramLocation(const char* fullPath) {
+    Location() = SplitProgramPath(fullPath);
     SetCurrentDirectoryA(DirectoryAsPath(Location().directory).c_str());
 }
 

@@ -9,6 +9,8 @@ namespace quenvar {
 // directory the current directory, so relative paths behave the same however
 // the program was started.
 void InitProgramLocation();
+// The same from a given full path: tests place the program where they want.
+void InitProgramLocation(const char* fullPath);
 
 const std::string& ProgramDirectory();
 const std::string& ExecutableFileName();

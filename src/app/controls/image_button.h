@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "app/controls/place.h"
 #include "platform/image.h"
 
@@ -17,6 +19,9 @@ struct ImageButtonLook {
     const Image* hover = nullptr;    // null: the normal image
     const Image* pressed = nullptr;  // null: the hover image
     bool handCursor = false;
+    // The encoded bytes the normal image came from: a picture that carries
+    // state (StandbyButton's) is compared by these.
+    std::string_view picture;
 };
 
 void RegisterImageButtonClass(HINSTANCE instance);
