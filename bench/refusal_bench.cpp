@@ -36,6 +36,18 @@ std::string LogOfSize(size_t bytes) {
     return log;
 }
 
+// Wine cannot carry a message of several MiB across processes, so the log is
+// filled in pieces, each appended at the end.
+void FillLog(HWND edit, size_t bytes) {
+    SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""), SMTO_NORMAL, 60000, nullptr);
+    const std::string piece = LogOfSize(256 * 1024);
+    for (size_t filled = 0; filled + piece.size() <= bytes + 1024; filled += piece.size()) {
+        SendMessageTimeoutA(edit, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF, SMTO_NORMAL, 60000, nullptr);
+        SendMessageTimeoutA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()), SMTO_NORMAL,
+                            60000, nullptr);
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -55,11 +67,8 @@ int main() {
     std::printf("  baseline: WM_NULL to MainWindow            %8.3f ms\n", nullTrip * 1000);
     double empty = 0;
     for (size_t size : {size_t{0}, size_t{1} << 20, size_t{8} << 20}) {
-        const std::string log = LogOfSize(size);
-        SendMessageTimeoutA(logBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(log.c_str()), SMTO_NORMAL, 120000,
-                            nullptr);
-        SendMessageTimeoutA(GetDlgItem(least.window, 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(log.c_str()),
-                            SMTO_NORMAL, 120000, nullptr);
+        FillLog(logBox, size);
+        FillLog(GetDlgItem(least.window, 1), size);
         const double refusal = MedianRoundTrip(quenvar.window, WM_QUERYENDSESSION);
         const double floor = MedianRoundTrip(least.window, WM_QUERYENDSESSION);
         if (size == 0) empty = refusal;
