@@ -25,3 +25,6 @@
 #define IDR_BTN_OPENLOG 163
 #define IDR_BTN_CLEARLOG 166
 #define IDR_BTN_SHUTDOWNTIME 169
+
+/* ShutdownTimeScript: the VBScript text that reads the last shutdown moment. */
+#define IDR_SHUTDOWN_TIME_SCRIPT 200

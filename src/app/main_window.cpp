@@ -14,6 +14,7 @@
 #include "app/main_window_layout.h"
 #include "app/page_tabs.h"
 #include "resources/resource_ids.h"
+#include "tools/script_host.h"
 
 namespace quenvar {
 namespace {
@@ -177,6 +178,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
     CreateRows(pageTabs, StandbyPageRows(), 1, pageTabs);
     FinishStandbyPage(pageTabs);
     CreateTipBalloon(window);
+    CreateScriptHost(window);
     return window;
 }
 

@@ -2,7 +2,6 @@
 
 namespace quenvar {
 
-void OnShutdownTimeButtonClicked() {}
 void OnAutorunOptionClicked() {}
 void OnUpdateLinkPressed() {}
 

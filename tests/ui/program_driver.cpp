@@ -10,8 +10,7 @@ namespace quenvar::testing {
 namespace {
 
 // Wine maps the Unix file system to drive Z:.
-std::string ProgramCommandLine() {
-    std::string path = QUENVAR_EXE;
+std::string ProgramCommandLine(std::string path) {
     if (!path.empty() && path[0] == '/') path = "Z:" + path;
     for (char& c : path) {
         if (c == '/') c = '\\';
@@ -48,8 +47,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
     return true;
 }
 
-RunningProgram::RunningProgram() {
-    std::string commandLine = ProgramCommandLine();
+RunningProgram::RunningProgram() : RunningProgram(QUENVAR_EXE) {}
+
+RunningProgram::RunningProgram(const std::string& exePath) {
+    std::string commandLine = ProgramCommandLine(exePath);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};

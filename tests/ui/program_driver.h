@@ -13,6 +13,8 @@ class RunningProgram {
 public:
     // Starts Quenvar.exe and waits until MainWindow is visible.
     RunningProgram();
+    // The same for a copy of the program at exePath (a Windows or a Unix path).
+    explicit RunningProgram(const std::string& exePath);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
