@@ -80,6 +80,11 @@ void SelectPage(int page) {
     Pages& pages = ThePages();
     page = ClampPageIndex(page);
     if (page == pages.selected) return;
+    // Keyboard input must not go on to a control the user can no longer see.
+    HWND focus = GetFocus();
+    for (HWND control : pages.controls[pages.selected]) {
+        if (focus != nullptr && (focus == control || IsChild(control, focus))) SetFocus(GetParent(pages.container));
+    }
     // Hide first, then show: the container never shows two pages at once.
     for (HWND control : pages.controls[pages.selected]) ShowWindow(control, SW_HIDE);
     pages.selected = page;
