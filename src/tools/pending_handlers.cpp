@@ -1,8 +1,0 @@
-#include "app/handlers.h"
-
-namespace quenvar {
-
-void OnAutorunOptionClicked() {}
-void OnUpdateLinkPressed() {}
-
-}  // namespace quenvar
