@@ -141,11 +141,14 @@ void CreateRows(HWND parent, std::span<const ControlRow> rows, int page, HWND pa
         HWND control = CreateControl(parent, row);
         if (control == nullptr) continue;
         State().controls[row.id] = control;
-        // Group boxes go under their contents, or they would paint over them.
-        if (row.kind == ControlKind::kGroupBox) {
-            SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
         if (page >= 0) AddToPage(pageTabs, page, control);
+    }
+    // Group boxes go under their contents, or they would paint over them. Only
+    // once all rows exist: each new window is placed below its elder siblings.
+    // Backwards, so that an outer group box ends up under the inner ones.
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        if (row->kind != ControlKind::kGroupBox) continue;
+        SetWindowPos(Control(row->id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 
