@@ -35,9 +35,32 @@ enum ControlId : int {
     kStandbyGroup = 302,  // 分组框3
     kStandbyTitle = 303,
     kStandbyText = 304,
+
+    // On PageTabs, pages 2 to 6.
+    kSponsorGroup = 400,         // 分组框4
+    kSponsorBannerButton = 401,  // 图形按钮18
+    kStatementGroup = 410,       // 分组框5
+    kStatementLabel = 411,       // 透明标签4
+    kQuestionsLabel = 420,       // 透明标签3
+    kMakerLine = 421,            // 透明标签11
+    kProgrammersLine = 422,      // 透明标签18
+    kContactLine = 423,          // 透明标签10
+    kPartnerNotice = 430,        // 透明标签9
+    kNewsNotice = 440,           // 透明标签8
+
+    // On ExitWindow.
+    kCancelExitArea = 501,   // 透明标签1 of ExitWindow
+    kConfirmExitArea = 502,  // 透明标签2 of ExitWindow
+
+    // Tray menu commands, sent to MainWindow as WM_COMMAND.
+    kShowMainWindowCommand = 1001,
+    kHideMainWindowCommand = 1002,
+    kExitCommand = 1003,
+    kContactCommand = 1004,
 };
 
 constexpr int kPageCount = 7;
 constexpr char kMainWindowClass[] = "QuenvarMainWindow";
+constexpr char kExitWindowClass[] = "QuenvarExitWindow";
 
 }  // namespace quenvar

@@ -13,6 +13,11 @@ void ShowMainWindow();
 void OnMainWindowCreated(HWND mainWindow);
 void OnMainWindowSizeChanged(HWND mainWindow, WPARAM sizeType);
 void OnMainWindowDestroyed(HWND mainWindow);
+// Removes TrayIcon and ends the process with exit code 0, at once.
+void EndProgram();
+void OnExitEntryChosen();     // TrayMenu's "退出": the log is saved first
+void OnContactEntryChosen();  // ContactMenu's only entry
+void OnSponsorBannerClicked();
 
 // interception/
 void OnMonitorButtonClicked();

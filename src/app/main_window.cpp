@@ -11,8 +11,10 @@
 #include "app/controls/image_button.h"
 #include "app/controls/transparent_label.h"
 #include "app/handlers.h"
+#include "app/info_pages_layout.h"
 #include "app/main_window_layout.h"
 #include "app/page_tabs.h"
+#include "app/tray_icon.h"
 #include "resources/resource_ids.h"
 #include "tools/script_host.h"
 
@@ -68,6 +70,12 @@ const ClickRoute kClickRoutes[] = {
     {kShutdownTimeButton, OnShutdownTimeButtonClicked},
     {kStandbyButton, OnStandbyButtonClicked},
     {kUpdateLink, OnUpdateLinkPressed},
+    {kSponsorBannerButton, OnSponsorBannerClicked},
+    // The tray menus' entries.
+    {kShowMainWindowCommand, ShowMainWindow},
+    {kHideMainWindowCommand, HideMainWindow},
+    {kExitCommand, OnExitEntryChosen},
+    {kContactCommand, OnContactEntryChosen},
 };
 
 void OnCommand(HWND window, int id, int code) {
@@ -117,8 +125,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         PostQuitMessage(0);
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        break;
     }
+    // TrayIcon's own messages: its notifications, the shell's "TaskbarCreated"
+    // (a number known only at run time) and the icon's retry timer.
+    if (LRESULT result = 0; HandleTrayMessage(window, message, wParam, lParam, result)) return result;
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 bool RegisterMainWindowClass(HINSTANCE instance) {
@@ -179,6 +191,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
     State().controls[kPageTabs] = pageTabs;
     CreateRows(pageTabs, MainPageRows(), 0, pageTabs);
     CreateRows(pageTabs, StandbyPageRows(), 1, pageTabs);
+    for (int page = 2; page < kPageCount; ++page) CreateRows(pageTabs, InformationPageRows(page), page, pageTabs);
     FinishStandbyPage(pageTabs);
     CreateTipBalloon(window);
     CreateScriptHost(window);

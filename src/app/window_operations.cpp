@@ -1,5 +1,8 @@
 #include "app/handlers.h"
+#include "app/info_pages_texts.h"
 #include "app/main_window.h"
+#include "app/tray_icon.h"
+#include "platform/web_address.h"
 
 namespace quenvar {
 
@@ -8,6 +11,7 @@ void HideMainWindow() { ShowWindow(MainWindow(), SW_HIDE); }
 void ShowMainWindow() {
     HWND window = MainWindow();
     ShowWindow(window, SW_SHOW);
+    // It comes back in the state it was hidden in; minimised is the usual one.
     if (IsIconic(window) || IsZoomed(window)) ShowWindow(window, SW_RESTORE);
     RECT place{};
     GetWindowRect(window, &place);
@@ -25,9 +29,12 @@ void OnMainWindowSizeChanged(HWND mainWindow, WPARAM) {
     if (IsIconic(mainWindow)) HideMainWindow();
 }
 
-void OnMainWindowCreated(HWND) {}
-void OnMainWindowDestroyed(HWND) {}
+void OnMainWindowCreated(HWND mainWindow) { AddTrayIcon(mainWindow); }
 
-void OnCloseButtonClicked() {}
+// The icon must not outlive its window: the shell would keep a dead icon
+// until the mouse passes over it.
+void OnMainWindowDestroyed(HWND mainWindow) { RemoveTrayIcon(mainWindow); }
+
+void OnSponsorBannerClicked() { OpenWebAddress(texts::kSupportSiteAddress); }
 
 }  // namespace quenvar
