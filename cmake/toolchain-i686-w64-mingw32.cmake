@@ -1,13 +1,16 @@
-# Cross toolchain: Windows on i686 with MinGW-w64 (posix thread model: the
-# win32 model lacks std::mutex with GCC 12, which GoogleTest needs).
+# Cross toolchain: Windows on i686 with MinGW-w64, the 32-bit release program.
+# The win32 thread model: the posix model links winpthread, which imports
+# GetTickCount64 and so keeps the program from starting on Windows XP. No
+# tests are built for this flavour, so GoogleTest's need of the posix model
+# (std::mutex) does not apply here.
 # Used for the product and for the third-party libraries built by
 # scripts/setup.sh into ${QUENVAR_DEPS_PREFIX}.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR X86)
 
 set(QUENVAR_TRIPLET i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${QUENVAR_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUENVAR_TRIPLET}-g++-posix)
+set(CMAKE_C_COMPILER   ${QUENVAR_TRIPLET}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${QUENVAR_TRIPLET}-g++-win32)
 set(CMAKE_RC_COMPILER  ${QUENVAR_TRIPLET}-windres)
 
 get_filename_component(_quenvar_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
@@ -40,8 +43,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(ZLIB_LIBRARY /usr/${QUENVAR_TRIPLET}/lib/libz.a CACHE FILEPATH "Static zlib")
 set(ZLIB_INCLUDE_DIR /usr/${QUENVAR_TRIPLET}/include CACHE PATH "zlib headers")
 
-# Link every executable fully static: a posix-model program otherwise needs
-# libwinpthread-1.dll / libstdc++-6.dll and fails under Wine with c0000135.
+# Link every executable fully static: it would otherwise need libstdc++-6.dll
+# and libgcc's DLL beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # No emulator: 32-bit Windows programs cannot run on this kind of machine

@@ -30,7 +30,7 @@ logs="$deps/logs"
 triplets=(i686-w64-mingw32 x86_64-w64-mingw32)
 
 packages=(
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32 binutils-mingw-w64
     cmake ninja-build nasm
     wine wine64
     # Wine's X driver loads these at run time (libwine only recommends them,
