@@ -4,21 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include "ui/program_driver.h"
+#include "ui/test_files.h"
 
 namespace quenvar::testing {
 namespace {
-
-// Wine maps the Unix file system to drive Z:.
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return path;
-}
 
 void DeleteDirectory(const std::string& directory) {
     WIN32_FIND_DATAA found{};
@@ -31,25 +21,6 @@ void DeleteDirectory(const std::string& directory) {
         FindClose(search);
     }
     RemoveDirectoryA(directory.c_str());
-}
-
-struct FindContext {
-    DWORD processId;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM lParam) {
-    auto* context = reinterpret_cast<FindContext*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (owner == context->processId && std::string(className) == context->className && IsWindowVisible(window)) {
-        context->found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 NOTIFYICONDATAA IconData(HWND owner, UINT id) {
@@ -92,17 +63,6 @@ void DeleteTrayIcon(HWND owner, UINT id) {
     Shell_NotifyIconA(NIM_DELETE, &data);
 }
 
-HWND WaitForWindow(DWORD processId, const char* className, DWORD milliseconds) {
-    FindContext context{processId, className, nullptr};
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    do {
-        EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&context));
-        if (context.found != nullptr) break;
-        Sleep(10);
-    } while (GetTickCount64() < deadline);
-    return context.found;
-}
-
 HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds) { return WaitForWindow(processId, "#32768", milliseconds); }
 
 void ChooseMenuEntry(HWND popup, int index) {
@@ -131,10 +91,7 @@ BrowserRecorder::BrowserRecorder() {
 
 std::vector<std::string> BrowserRecorder::RecordedSinceStart() const {
     const std::string log = ReadWholeFile(WindowsPath(QUENVAR_BROWSER_LOG));
-    std::istringstream lines(log.size() > start_ ? log.substr(start_) : std::string());
-    std::vector<std::string> addresses;
-    for (std::string line; std::getline(lines, line);) addresses.push_back(line);
-    return addresses;
+    return Lines(log.size() > start_ ? log.substr(start_) : std::string());
 }
 
 bool BrowserRecorder::WaitForAddress(const std::string& address, DWORD milliseconds) const {
@@ -147,18 +104,5 @@ bool BrowserRecorder::WaitForAddress(const std::string& address, DWORD milliseco
     } while (GetTickCount64() < deadline);
     return false;
 }
-
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace quenvar::testing

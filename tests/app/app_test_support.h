@@ -1,7 +1,8 @@
 // What the tray, ExitWindow and information-page tests share: a private copy
 // of the program, a look at the notification area, popup menus found and
 // chosen from as a user would with the keyboard, and the addresses the
-// "browser" was asked to open.
+// "browser" was asked to open. Windows are found, and files read, with
+// ui/program_driver.h and ui/test_files.h.
 #pragma once
 
 #include <windows.h>
@@ -41,9 +42,6 @@ HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds = 5000);
 // menu with Esc for a negative index.
 void ChooseMenuEntry(HWND popup, int index);
 
-// A visible top-level window of the process with the class, once it is up.
-HWND WaitForWindow(DWORD processId, const char* className, DWORD milliseconds = 5000);
-
 // Points Wine's browser setting at a recording script of the tests, which
 // appends every address it is given to a file. Addresses recorded before
 // construction are not reported.
@@ -57,9 +55,5 @@ private:
     std::vector<std::string> RecordedSinceStart() const;
     size_t start_ = 0;
 };
-
-std::string ReadWholeFile(const std::string& path);
-bool WriteWholeFile(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);
 
 }  // namespace quenvar::testing

@@ -5,6 +5,8 @@
 #include "app/control_ids.h"
 #include "app/tray_icon.h"
 #include "ui/program_driver.h"
+#include "ui/real_input.h"
+#include "ui/test_files.h"
 
 namespace {
 
@@ -12,8 +14,6 @@ using namespace quenvar::testing;
 
 constexpr int kWidth = 321;
 constexpr int kHeight = 166;
-
-bool Shown(HWND control) { return (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 // Clicks CloseButton and waits for ExitWindow, up and modal. Posted: the
 // click runs ExitWindow's own message loop and returns only once it is closed.
@@ -138,32 +138,11 @@ TEST(ExitWindow, BackgroundPressDragsIt) {
     HWND exitWindow = OpenExitWindow(program);
     ASSERT_NE(exitWindow, nullptr);
 
-    auto moveTo = [](int x, int y) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        SendInput(1, &input, sizeof(input));
-        Sleep(50);
-    };
-    auto button = [](DWORD flag) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = flag;
-        SendInput(1, &input, sizeof(input));
-        Sleep(50);
-    };
     const POINT starts[] = {{3, 80} /* green margin */, {150, 50} /* the question */};
     for (const POINT& start : starts) {
         RECT before{};
         GetWindowRect(exitWindow, &before);
-        moveTo(before.left + start.x, before.top + start.y);
-        button(MOUSEEVENTF_LEFTDOWN);
-        for (int step = 1; step <= 4; ++step) {
-            moveTo(before.left + start.x + 10 * step, before.top + start.y + 8 * step);
-        }
-        button(MOUSEEVENTF_LEFTUP);
+        DragWithLeftButton(before.left + start.x, before.top + start.y, 40, 32);
         RECT after{};
         EXPECT_TRUE(WaitUntil([&] {
             GetWindowRect(exitWindow, &after);

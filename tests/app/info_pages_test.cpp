@@ -13,8 +13,6 @@ namespace {
 using namespace quenvar::testing;
 namespace ids = quenvar;
 
-bool Shown(HWND control) { return (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0; }
-
 RECT At(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
 
 // Typed here from the design, independently of the program's own copy.

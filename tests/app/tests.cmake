@@ -8,7 +8,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/record_browser.sh.in ${CMAKE_CURRENT_BI
                WORLD_READ WORLD_EXECUTE)
 
 function(quenvar_app_test name)
-  quenvar_test(${name} app/app_test_support.cpp ${ARGN})
+  quenvar_test(${name} app/app_test_support.cpp ui/program_driver.cpp ${ARGN})
   add_dependencies(${name} Quenvar)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
   target_compile_definitions(${name} PRIVATE
@@ -27,7 +27,7 @@ quenvar_app_test(app_window_tests
 # The real program, started (from a copy where it writes Config.ini) and
 # driven from another process.
 quenvar_app_test(app_program_tests
-  ui/program_driver.cpp
+  ui/real_input.cpp
   app/tray_program_test.cpp
   app/exit_window_test.cpp
   app/info_pages_test.cpp

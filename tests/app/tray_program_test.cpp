@@ -6,6 +6,7 @@
 #include "app/control_ids.h"
 #include "app/tray_icon.h"
 #include "ui/program_driver.h"
+#include "ui/test_files.h"
 
 namespace {
 

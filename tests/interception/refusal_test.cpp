@@ -11,10 +11,12 @@
 #include "interception/timestamp.h"
 #include "ui/message_box_answerer.h"
 #include "ui/program_driver.h"
+#include "ui/real_input.h"
 
 namespace {
 
 using quenvar::testing::AnswerMessageBox;
+using quenvar::testing::ClickCentre;
 using quenvar::testing::RunningProgram;
 using quenvar::testing::WaitUntil;
 using quenvar::testing::WindowText;
@@ -155,26 +157,6 @@ DWORD EndSession() {
     return exitCode;
 }
 
-// A left click through the system's input, at the centre of a control.
-void RealClick(HWND control) {
-    RECT place{};
-    GetWindowRect(control, &place);
-    SetForegroundWindow(GetAncestor(control, GA_ROOT));
-    INPUT inputs[3] = {};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dx = ((place.left + place.right) / 2) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    inputs[0].mi.dy = ((place.top + place.bottom) / 2) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[2].type = INPUT_MOUSE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    for (INPUT& input : inputs) {
-        SendInput(1, &input, sizeof(input));
-        Sleep(50);
-    }
-}
-
 TEST(Refusal, EndOfSessionGoesThroughBeforeMonitoringIsOn) {
     RunningProgram program;
     ASSERT_NE(program.Window(), nullptr);
@@ -186,7 +168,7 @@ TEST(Refusal, EndOfSessionGoesThroughBeforeMonitoringIsOn) {
 TEST(Refusal, EndOfSessionIsRefusedOnceMonitoringIsOn) {
     RunningProgram program;
     ASSERT_NE(program.Window(), nullptr);
-    RealClick(program.Control(quenvar::kMonitorButton));
+    ClickCentre(program.Control(quenvar::kMonitorButton));
     ASSERT_TRUE(WaitUntil([&] { return WindowText(program.Window()) == "正在监视拦截中"; }));
     const quenvar::LocalTime start = Now();
     EXPECT_EQ(EndSession(), 1u) << "refused";

@@ -18,6 +18,7 @@ quenvar_test(interception_program_tests
   ${CMAKE_CURRENT_LIST_DIR}/refusal_test.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ui/program_driver.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ui/message_box_answerer.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ui/real_input.cpp
 )
 add_dependencies(interception_program_tests Quenvar)
 target_include_directories(interception_program_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

@@ -6,6 +6,7 @@
 #include <sddl.h>
 #include <shlobj.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,17 +14,20 @@
 #include "app/control_ids.h"
 #include "platform/win_handles.h"
 #include "tools/autorun.h"
-#include "tools/message_box_answerer.h"
 #include "tools/registry_value.h"
+#include "ui/message_box_answerer.h"
 #include "ui/program_driver.h"
+#include "ui/test_files.h"
 
 namespace {
 
+using quenvar::testing::AnsweredBox;
 using quenvar::testing::AnswerMessageBox;
+using quenvar::testing::FileExists;
 using quenvar::testing::ReadRegistryValue;
 using quenvar::testing::RunningProgram;
 using quenvar::testing::SavedRegistryValue;
-using quenvar::testing::SeenMessageBox;
+using quenvar::testing::WindowsPath;
 
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kName[] = "Quenvar.exe";
@@ -33,22 +37,11 @@ constexpr char kNotRegistered[] = "设置开机启动失败，可能是杀毒软
 constexpr char kUnregistered[] = "取消开机启动程序成功，恭喜你";
 constexpr char kNotUnregistered[] = "取消开机启动程序失败，原因可能是你还未设置启动项，或者其他原因";
 
-// The program's path as the program itself sees it (Wine shows Unix paths on Z:).
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return path;
-}
-
 std::string StartupShortcut(const std::string& name) {
     char folder[MAX_PATH] = {};
     EXPECT_TRUE(SHGetSpecialFolderPathA(nullptr, folder, CSIDL_STARTUP, TRUE));
     return std::string(folder) + "\\" + name + ".lnk";
 }
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void MakeFile(const std::string& path) {
     quenvar::UniqueKernelHandle file(
@@ -67,16 +60,17 @@ bool Checked(HWND option) { return SendMessageA(option, BM_GETCHECK, 0, 0) == BS
 
 // Clicks the option as a user would and answers the box that follows. The
 // click is posted: the handler does not return before the box is closed.
-SeenMessageBox ClickAndAnswer(const RunningProgram& program) {
+AnsweredBox ClickAndAnswer(const RunningProgram& program) {
     PostMessageA(program.Control(quenvar::kAutorunOption), BM_CLICK, 0, 0);
-    const std::optional<SeenMessageBox> seen = AnswerMessageBox(program.ProcessId());
-    if (!seen) {
+    // Any title: the box's title is checked here rather than searched for.
+    const AnsweredBox seen = AnswerMessageBox(program.ProcessId(), nullptr, IDOK, 10000);
+    if (!seen.found) {
         ADD_FAILURE() << "no message box";
         return {};
     }
-    EXPECT_EQ(seen->title, kTitle);
-    EXPECT_TRUE(seen->okOnly);
-    return *seen;
+    EXPECT_EQ(seen.title, kTitle);
+    EXPECT_TRUE(seen.okOnly);
+    return seen;
 }
 
 // Puts the option in a state without running its handler, as a restart with

@@ -3,8 +3,6 @@
 // tests' web server still answers on 127.0.0.1.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/control_ids.h"
@@ -12,20 +10,20 @@
 #include "tools/online.h"
 #include "tools/version_check.h"
 #include "ui/program_driver.h"
+#include "ui/test_files.h"
 
 namespace {
 
+using quenvar::testing::ReadWholeFile;
 using quenvar::testing::RunningProgram;
 using quenvar::testing::WaitUntil;
+using quenvar::testing::WindowsPath;
 using quenvar::testing::WindowText;
 
 constexpr char kNotConnected[] = "网络未连接，获取版本数据失败！";
 
 std::string Server() {
-    std::ifstream file("Z:" QUENVAR_TOOLS_OFFLINE_STATE "/port");
-    std::stringstream port;
-    port << file.rdbuf();
-    return "http://127.0.0.1:" + port.str();
+    return "http://127.0.0.1:" + ReadWholeFile(WindowsPath(QUENVAR_TOOLS_OFFLINE_STATE "/port"));
 }
 
 // The system's answer alone decides: the probe, which would be answered, is

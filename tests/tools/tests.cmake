@@ -32,7 +32,7 @@ quenvar_tools_test(tools_shutdown_time_tests
 
 # The real program on the prefix's Run key and Startup folder, and its boxes.
 quenvar_tools_test(tools_autorun_tests
-  SOURCES ui/program_driver.cpp tools/message_box_answerer.cpp tools/registry_value.cpp tools/autorun_test.cpp
+  SOURCES ui/program_driver.cpp ui/message_box_answerer.cpp tools/registry_value.cpp tools/autorun_test.cpp
   PROPERTIES RESOURCE_LOCK quenvar_autorun_entry
 )
 

@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,11 +15,15 @@
 #include "tools/registry_value.h"
 #include "tools/version_check.h"
 #include "ui/program_driver.h"
+#include "ui/test_files.h"
 
 namespace {
 
+using quenvar::testing::Lines;
+using quenvar::testing::ReadWholeFile;
 using quenvar::testing::SavedRegistryValue;
 using quenvar::testing::WaitUntil;
+using quenvar::testing::WindowsPath;
 using quenvar::testing::WindowText;
 
 constexpr char kNotConnected[] = "网络未连接，获取版本数据失败！";
@@ -31,19 +33,6 @@ constexpr char kNotNewer[] = "未发现有新的版本，无需更新！";
 constexpr char kBefore[] = "(before the check)";
 // Nothing listens there: a refused connection, at once.
 constexpr char kDeadAddress[] = "http://127.0.0.1:1/";
-
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 std::string Hex(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
@@ -60,18 +49,11 @@ std::string Page(std::string_view record) {
            "\"></a></td></tr></table>";
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
-
 class VersionCheck : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         ASSERT_NE(quenvar::CreateMainWindow(GetModuleHandleA(nullptr)), nullptr);
-        const std::string port = ReadFile(WindowsPath(QUENVAR_TOOLS_HTTP_STATE "/port"));
+        const std::string port = ReadWholeFile(WindowsPath(QUENVAR_TOOLS_HTTP_STATE "/port"));
         ASSERT_FALSE(port.empty()) << "the test web server is started by ctest (fixture tools_http_server)";
         server_ = "http://127.0.0.1:" + port;
         // winebrowser runs the first command of this list with the address
@@ -103,7 +85,7 @@ protected:
     // The addresses given to the browser that carry tag.
     static std::vector<std::string> OpenedAddresses(const std::string& tag) {
         std::vector<std::string> found;
-        for (const std::string& line : Lines(ReadFile(WindowsPath(QUENVAR_TOOLS_HTTP_STATE "/opened")))) {
+        for (const std::string& line : Lines(ReadWholeFile(WindowsPath(QUENVAR_TOOLS_HTTP_STATE "/opened")))) {
             if (line.find(tag) != std::string::npos) found.push_back(line);
         }
         return found;

@@ -4,16 +4,17 @@
 
 #include "app/control_ids.h"
 #include "ui/program_driver.h"
+#include "ui/real_input.h"
 
 namespace {
 
+using quenvar::testing::DragWithLeftButton;
 using quenvar::testing::PlaceInParent;
 using quenvar::testing::RunningProgram;
+using quenvar::testing::Shown;
 using quenvar::testing::WaitUntil;
 using quenvar::testing::WindowText;
 namespace ids = quenvar;
-
-bool Shown(HWND control) { return (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 TEST(MainWindow, FramelessCentredWithEmptyCaption) {
     RunningProgram program;
@@ -183,38 +184,15 @@ TEST(MainWindow, BackgroundPressDragsTheWindow) {
     GetWindowRect(window, &before);
     SetForegroundWindow(window);
 
-    auto moveTo = [](int x, int y) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        SendInput(1, &input, sizeof(input));
-        Sleep(50);
-    };
-    auto button = [](DWORD flag) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = flag;
-        SendInput(1, &input, sizeof(input));
-        Sleep(50);
-    };
-    auto drag = [&](int fromX, int fromY) {
-        moveTo(fromX, fromY);
-        button(MOUSEEVENTF_LEFTDOWN);
-        for (int step = 1; step <= 4; ++step) moveTo(fromX + 10 * step, fromY + 8 * step);
-        button(MOUSEEVENTF_LEFTUP);
-    };
-
     // On the first page button: the window stays where it is.
-    drag(before.left + 40, before.top + 60);
+    DragWithLeftButton(before.left + 40, before.top + 60, 40, 32);
     RECT afterButton{};
     GetWindowRect(window, &afterButton);
     EXPECT_EQ(afterButton.left, before.left);
     EXPECT_EQ(afterButton.top, before.top);
 
     // On the background band at row 108.
-    drag(before.left + 300, before.top + 108);
+    DragWithLeftButton(before.left + 300, before.top + 108, 40, 32);
     RECT after{};
     ASSERT_TRUE(WaitUntil([&] {
         GetWindowRect(window, &after);

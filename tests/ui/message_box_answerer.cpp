@@ -5,40 +5,27 @@
 namespace quenvar::testing {
 namespace {
 
-struct Search {
-    DWORD processId;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (owner == search->processId && std::string(className) == "#32770" && IsWindowVisible(window) &&
-        WindowText(window) == search->title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+bool HasButton(HWND box, int id) {
+    HWND button = GetDlgItem(box, id);
+    return button != nullptr && IsWindowVisible(button);
 }
 
 }  // namespace
 
 AnsweredBox AnswerMessageBox(DWORD processId, const char* title, int button, DWORD milliseconds) {
-    Search search{processId, title, nullptr};
-    WaitUntil([&] {
-        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    }, milliseconds);
     AnsweredBox answered;
-    if (search.found == nullptr) return answered;
+    HWND box = WaitForWindow(processId, "#32770", milliseconds, title);
+    if (box == nullptr) return answered;
     answered.found = true;
+    answered.title = WindowText(box);
     // 0xFFFF is the static control that holds a message box's text.
-    answered.text = WindowText(GetDlgItem(search.found, 0xFFFF));
-    PostMessageA(search.found, WM_COMMAND, button, 0);
+    answered.text = WindowText(GetDlgItem(box, 0xFFFF));
+    answered.okOnly = HasButton(box, IDOK) && !HasButton(box, IDCANCEL) && !HasButton(box, IDYES) &&
+                      !HasButton(box, IDNO) && !HasButton(box, IDRETRY) && !HasButton(box, IDABORT);
+    PostMessageA(box, WM_COMMAND, button, 0);
+    // Gone before the caller goes on, so that a box opened next is not
+    // mistaken for this one.
+    WaitUntil([&] { return !IsWindow(box); }, 5000);
     return answered;
 }
 

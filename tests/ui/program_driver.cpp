@@ -5,38 +5,9 @@
 #include <string>
 
 #include "app/control_ids.h"
+#include "ui/test_files.h"
 
 namespace quenvar::testing {
-namespace {
-
-// Wine maps the Unix file system to drive Z:.
-std::string ProgramCommandLine(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return "\"" + path + "\"";
-}
-
-struct FindContext {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
-    auto* context = reinterpret_cast<FindContext*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (owner == context->processId && std::string(className) == kMainWindowClass && IsWindowVisible(window)) {
-        context->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
@@ -47,10 +18,17 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
     return true;
 }
 
+HWND WaitForWindow(DWORD processId, const char* className, DWORD milliseconds, const char* title) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindVisibleWindow(processId, className, title)) != nullptr; }, milliseconds);
+    return found;
+}
+
 RunningProgram::RunningProgram() : RunningProgram(QUENVAR_EXE) {}
 
 RunningProgram::RunningProgram(const std::string& exePath) {
-    std::string commandLine = ProgramCommandLine(exePath);
+    const std::string path = WindowsPath(exePath);
+    std::string commandLine = "\"" + path + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -61,12 +39,7 @@ RunningProgram::RunningProgram(const std::string& exePath) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
-    WaitUntil([&] {
-        FindContext context{processId_, nullptr};
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&context));
-        window_ = context.found;
-        return window_ != nullptr;
-    }, 15000);
+    window_ = WaitForWindow(processId_, kMainWindowClass, 15000);
     if (window_ == nullptr) ADD_FAILURE() << "MainWindow did not appear";
 }
 
@@ -96,19 +69,13 @@ bool RunningProgram::IsRunning() const {
     return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
-std::string WindowText(HWND window) {
-    // WM_GETTEXT works across processes, unlike reading a custom control's data.
-    char text[4096] = {};
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                        nullptr);
-    return text;
-}
-
 RECT PlaceInParent(HWND control) {
     RECT place{};
     GetWindowRect(control, &place);
     MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
     return place;
 }
+
+bool Shown(HWND control) { return (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 }  // namespace quenvar::testing

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/window_search.h"
+
 namespace quenvar::testing {
 
 class RunningProgram {
@@ -38,9 +40,16 @@ private:
 // Polls condition every 10 ms until it holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000);
 
-std::string WindowText(HWND window);
+// A visible top-level window of the process with the class (and the title,
+// unless null), once it is up; null after the time-out.
+HWND WaitForWindow(DWORD processId, const char* className, DWORD milliseconds = 5000,
+                   const char* title = nullptr);
 
 // A control's place relative to its parent's client area.
 RECT PlaceInParent(HWND control);
+
+// Whether the control's own WS_VISIBLE style is set, which is what a page
+// switch changes; IsWindowVisible would depend on its parents as well.
+bool Shown(HWND control);
 
 }  // namespace quenvar::testing
