@@ -2,29 +2,9 @@
 
 #include <algorithm>
 
+#include "ui/window_search.h"
+
 namespace bench {
-namespace {
-
-struct Search {
-    DWORD processId;
-    const char* windowClass;
-    HWND found;
-};
-
-BOOL CALLBACK Find(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (owner == search->processId && std::string(className) == search->windowClass && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
 
 double Now() {
     LARGE_INTEGER counter{};
@@ -40,13 +20,6 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-std::string WindowsPath(const char* unixPath) {
-    std::string path = unixPath;
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
 Launched Launch(const std::string& commandLine, const char* windowClass) {
     Launched launched;
     std::string line = commandLine;
@@ -60,12 +33,14 @@ Launched Launch(const std::string& commandLine, const char* windowClass) {
     CloseHandle(info.hThread);
     launched.process = info.hProcess;
     launched.processId = info.dwProcessId;
-    Search search{info.dwProcessId, windowClass, nullptr};
-    while (search.found == nullptr && Now() - start < 30) {
-        EnumWindows(Find, reinterpret_cast<LPARAM>(&search));
-        if (search.found == nullptr) Sleep(1);
+    // Polled every millisecond rather than with the tests' WaitUntil: the
+    // time until it is found is what is measured.
+    HWND found = nullptr;
+    while (found == nullptr && Now() - start < 30) {
+        found = quenvar::testing::FindVisibleWindow(info.dwProcessId, windowClass);
+        if (found == nullptr) Sleep(1);
     }
-    launched.window = search.found;
+    launched.window = found;
     launched.secondsUntilVisible = Now() - start;
     return launched;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/test_files.h"
+
 namespace bench {
 
 // A started program and its first visible top-level window.
@@ -15,8 +17,8 @@ struct Launched {
     double secondsUntilVisible = 0;
 };
 
-// Wine maps the Unix file system to drive Z:.
-std::string WindowsPath(const char* unixPath);
+// Build paths as Wine shows them (drive Z:), converted as the tests do.
+using quenvar::testing::WindowsPath;
 Launched Launch(const std::string& commandLine, const char* windowClass);
 void Kill(Launched& launched);
 
