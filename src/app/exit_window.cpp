@@ -5,8 +5,10 @@
 #include "app/artwork.h"
 #include "app/control_ids.h"
 #include "app/control_table.h"
+#include "app/frameless_window.h"
 #include "app/handlers.h"
 #include "app/main_window.h"
+#include "platform/window_class.h"
 #include "resources/resource_ids.h"
 
 namespace quenvar {
@@ -73,9 +75,7 @@ LRESULT CALLBACK ExitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         PaintBackground(window, reinterpret_cast<HDC>(wParam));
         return 1;
     case WM_LBUTTONDOWN:
-        // A press on the background drags the window like a title bar would.
-        ReleaseCapture();
-        SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        DragByBackground(window);
         return 0;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -106,26 +106,15 @@ LRESULT CALLBACK ExitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-bool RegisterExitWindowClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = ExitWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUENVAR));
-    windowClass.lpszClassName = kExitWindowClass;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 HWND CreateExitWindow(HINSTANCE instance) {
-    if (!RegisterExitWindowClass(instance)) return nullptr;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - kExitWindowWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - kExitWindowHeight) / 2;
-    // No frame and an empty caption. Its own taskbar button keeps it
-    // reachable while the disabled MainWindow cannot be activated.
-    HWND window = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kExitWindowClass, "",
-                                  WS_POPUP | WS_CLIPCHILDREN, x, y, kExitWindowWidth, kExitWindowHeight, nullptr,
-                                  nullptr, instance, nullptr);
+    if (!RegisterWindowClass(instance, kExitWindowClass, ExitWindowProc,
+                             LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUENVAR)))) {
+        return nullptr;
+    }
+    // Its own taskbar button keeps it reachable while the disabled MainWindow
+    // cannot be activated.
+    HWND window = CreateFramelessWindow(instance, kExitWindowClass, WS_CLIPCHILDREN, kExitWindowWidth,
+                                        kExitWindowHeight);
     if (window == nullptr) return nullptr;
     for (const ControlRow& row : kAnswerAreas) CreateControl(window, row);
     return window;

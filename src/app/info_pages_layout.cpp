@@ -8,56 +8,44 @@ namespace quenvar {
 namespace {
 
 using K = ControlKind;
-
-// Colours as 0x00BBGGRR.
-constexpr COLORREF kBlack = 0x00000000;
-constexpr COLORREF kBlue = 0x00FF0000;
-constexpr COLORREF kBrightGreen = 0x0000FF00;
-constexpr COLORREF kOrange = 0x000080FF;
-constexpr COLORREF kPinkRed = 0x008050FF;
+using namespace colors;
 
 // Page 2: the sponsor. The banner is placed from its group box.
 constexpr Place kSponsorGroupPlace{8, 16, 696, 416};
 
 const ControlRow kSponsorPage[] = {
-    {.id = kSponsorGroup, .kind = K::kGroupBox, .place = kSponsorGroupPlace, .text = texts::kSponsorGroup,
-     .color = kBrightGreen},
+    Text(kSponsorGroup, K::kGroupBox, kSponsorGroupPlace, texts::kSponsorGroup, kBrightGreen, 0),
     // One image for every state: the banner does not change on hover or press.
-    {.id = kSponsorBannerButton, .kind = K::kImageButton, .place = Offset(kSponsorGroupPlace, {8, 24, 176, 64}),
-     .text = texts::kSponsorBanner, .normalImage = IDR_SPONSOR_BANNER},
+    ImageButton(kSponsorBannerButton, Offset(kSponsorGroupPlace, {8, 24, 176, 64}), texts::kSponsorBanner,
+                IDR_SPONSOR_BANNER, 0),
 };
 
 // Page 3: the statement, in a group box without caption.
 constexpr Place kStatementGroupPlace{8, 8, 696, 416};
 
 const ControlRow kStatementPage[] = {
-    {.id = kStatementGroup, .kind = K::kGroupBox, .place = kStatementGroupPlace, .text = ""},
-    {.id = kStatementLabel, .kind = K::kLabel, .place = Offset(kStatementGroupPlace, {8, 16, 688, 408}),
-     .text = texts::kStatement, .color = kOrange, .fontHeight = 19, .wrap = true},
+    Text(kStatementGroup, K::kGroupBox, kStatementGroupPlace, "", kBlack, 0),
+    Text(kStatementLabel, K::kLabel, Offset(kStatementGroupPlace, {8, 16, 688, 408}), texts::kStatement, kOrange, 19,
+         true),
 };
 
 // Page 4: questions and answers, then the three credit lines below them. The
 // lines overlap the answers' bottom edge; created first, they lie above it
 // and are not clipped by it.
 const ControlRow kTechniciansPage[] = {
-    {.id = kMakerLine, .kind = K::kLabel, .place = {8, 184, 180, 24}, .text = texts::kMakerLine, .color = kBlack},
-    {.id = kProgrammersLine, .kind = K::kLabel, .place = {224, 188, 184, 16}, .text = texts::kProgrammersLine,
-     .color = kBlack},
-    {.id = kContactLine, .kind = K::kLabel, .place = {432, 185, 209, 23}, .text = texts::kContactLine,
-     .color = kBlack},
-    {.id = kQuestionsLabel, .kind = K::kLabel, .place = {8, 8, 688, 184}, .text = texts::kQuestionsAndAnswers,
-     .color = kPinkRed, .fontHeight = 16, .wrap = true},
+    Text(kMakerLine, K::kLabel, {8, 184, 180, 24}, texts::kMakerLine, kBlack, 0),
+    Text(kProgrammersLine, K::kLabel, {224, 188, 184, 16}, texts::kProgrammersLine, kBlack, 0),
+    Text(kContactLine, K::kLabel, {432, 185, 209, 23}, texts::kContactLine, kBlack, 0),
+    Text(kQuestionsLabel, K::kLabel, {8, 8, 688, 184}, texts::kQuestionsAndAnswers, kPinkRed, 16, true),
 };
 
 // Pages 5 and 6: the same notice at two different places.
 const ControlRow kPartnerPage[] = {
-    {.id = kPartnerNotice, .kind = K::kLabel, .place = {32, 160, 568, 64}, .text = texts::kMoreToCome,
-     .color = kBlue, .fontHeight = 35},
+    Text(kPartnerNotice, K::kLabel, {32, 160, 568, 64}, texts::kMoreToCome, kBlue, 35),
 };
 
 const ControlRow kNewsPage[] = {
-    {.id = kNewsNotice, .kind = K::kLabel, .place = {64, 216, 576, 48}, .text = texts::kMoreToCome, .color = kBlue,
-     .fontHeight = 35},
+    Text(kNewsNotice, K::kLabel, {64, 216, 576, 48}, texts::kMoreToCome, kBlue, 35),
 };
 
 }  // namespace

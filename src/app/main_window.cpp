@@ -10,11 +10,13 @@
 #include "app/control_ids.h"
 #include "app/controls/image_button.h"
 #include "app/controls/transparent_label.h"
+#include "app/frameless_window.h"
 #include "app/handlers.h"
 #include "app/info_pages_layout.h"
 #include "app/main_window_layout.h"
 #include "app/page_tabs.h"
 #include "app/tray_icon.h"
+#include "platform/window_class.h"
 #include "resources/resource_ids.h"
 #include "tools/script_host.h"
 
@@ -108,9 +110,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         PaintSkin(window, reinterpret_cast<HDC>(wParam));
         return 1;
     case WM_LBUTTONDOWN:
-        // A press on the background drags the window like a title bar would.
-        ReleaseCapture();
-        SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        DragByBackground(window);
         return 0;
     case WM_COMMAND:
         OnCommand(window, LOWORD(wParam), HIWORD(wParam));
@@ -134,18 +134,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 bool RegisterMainWindowClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUENVAR));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUENVAR), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
-    windowClass.lpszClassName = kMainWindowClass;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUENVAR));
+    HICON smallIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUENVAR), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    return RegisterWindowClass(instance, kMainWindowClass, MainWindowProc, icon, smallIcon,
+                               GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void CreateRows(HWND parent, std::span<const ControlRow> rows, int page, HWND pageTabs) {
@@ -174,13 +167,10 @@ HWND CreateMainWindow(HINSTANCE instance) {
     RegisterLabelClass(instance);
     RegisterPageTabsClass(instance);
 
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
-    // WS_POPUP without caption or border: the skin is the whole window. The
-    // minimise box lets the taskbar button minimise it.
-    HWND window = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kMainWindowClass, "",
-                                  WS_POPUP | WS_MINIMIZEBOX | WS_CLIPCHILDREN, x, y, kMainWindowWidth,
-                                  kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+    // No caption or border: the skin is the whole window. The minimise box
+    // lets the taskbar button minimise it.
+    HWND window = CreateFramelessWindow(instance, kMainWindowClass, WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                                        kMainWindowWidth, kMainWindowHeight);
     if (window == nullptr) return nullptr;
     State().window = window;
 

@@ -10,28 +10,7 @@ namespace quenvar {
 namespace {
 
 using K = ControlKind;
-
-// Colours as 0x00BBGGRR.
-constexpr COLORREF kBlue = 0x00FF0000;
-constexpr COLORREF kGreen = 0x00008000;
-constexpr COLORREF kBrightGreen = 0x0000FF00;
-constexpr COLORREF kMagenta = 0x00FF00FF;
-
-ControlRow ImageButton(int id, Place place, const char* caption, int normal, int hover, int pressed = 0,
-                       bool hand = false) {
-    ControlRow row{id, K::kImageButton, place, caption};
-    row.normalImage = normal;
-    row.hoverImage = hover;
-    row.pressedImage = pressed;
-    row.handCursor = hand;
-    return row;
-}
-
-ControlRow Text(int id, K kind, Place place, const char* text, COLORREF color, int fontHeight, bool wrap = false) {
-    ControlRow row{id, kind, place, text, color, fontHeight};
-    row.wrap = wrap;
-    return row;
-}
+using namespace colors;
 
 ControlRow PageButton(int n, Place place) {
     return ImageButton(kPageButton1 + n, place, texts::kPageButtons[n], IDR_PAGE_BUTTONS + 2 * n,

@@ -5,6 +5,7 @@
 
 #include "app/page_index.h"
 #include "app/standard_control_colors.h"
+#include "platform/window_class.h"
 
 namespace quenvar {
 namespace {
@@ -47,13 +48,7 @@ LRESULT CALLBACK PageTabsProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 void RegisterPageTabsClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = PageTabsProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExA(&windowClass);
+    RegisterWindowClass(instance, kClassName, PageTabsProc);
 }
 
 HWND CreatePageTabs(HWND mainWindow, int id, const Place& place) {

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/controls/parent_background.h"
+#include "platform/window_class.h"
 
 namespace quenvar {
 namespace {
@@ -158,13 +159,7 @@ LRESULT CALLBACK ImageButtonProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void RegisterImageButtonClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = ImageButtonProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExA(&windowClass);
+    RegisterWindowClass(instance, kClassName, ImageButtonProc);
 }
 
 HWND CreateImageButton(HWND parent, int id, const Place& place, const char* caption, const ImageButtonLook& look) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/controls/parent_background.h"
+#include "platform/window_class.h"
 
 namespace quenvar {
 namespace {
@@ -101,13 +102,7 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 void RegisterLabelClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = LabelProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExA(&windowClass);
+    RegisterWindowClass(instance, kClassName, LabelProc);
 }
 
 HWND CreateTransparentLabel(HWND parent, int id, const Place& place, const char* text, const LabelLook& look) {
