@@ -9,6 +9,9 @@
 
 namespace {
 
+// The same bytes Quenvar appends for a refused shutdown, with a fixed time.
+constexpr char kLine[] = "2026年12月11日4时5分6秒已拦截到内部执行关机或重起，已阻止了该程序的执行！\r\n";
+
 HWND edit = nullptr;
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -19,7 +22,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             const LRESULT end = SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0);
             SendMessageA(edit, EM_SETSEL, end, end);
             SendMessageA(edit, EM_SCROLLCARET, 0, 0);
-            SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("2026年1月1日1时1分1秒refused\r\n"));
+            SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(kLine));
         }
         return 0;
     case WM_DESTROY:
