@@ -1,11 +1,13 @@
 #include "app/frameless_window.h"
 
+#include "platform/window_text.h"
+
 namespace quenvar {
 
 HWND CreateFramelessWindow(HINSTANCE instance, const char* className, DWORD style, int width, int height) {
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    return CreateWindowExA(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, className, "", WS_POPUP | style, x, y, width, height,
+    const POINT origin = CentredOnScreen(width, height);
+    return CreateWindowExA(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, className, "", WS_POPUP | style, origin.x, origin.y,
+                           width, height,
                            nullptr, nullptr, instance, nullptr);
 }
 

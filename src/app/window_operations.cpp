@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/tray_icon.h"
 #include "platform/web_address.h"
+#include "platform/window_text.h"
 
 namespace quenvar {
 
@@ -15,12 +16,9 @@ void ShowMainWindow() {
     if (IsIconic(window) || IsZoomed(window)) ShowWindow(window, SW_RESTORE);
     RECT place{};
     GetWindowRect(window, &place);
-    const int width = place.right - place.left;
-    const int height = place.bottom - place.top;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    if (place.left != x || place.top != y) {
-        SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT centre = CentredOnScreen(place.right - place.left, place.bottom - place.top);
+    if (place.left != centre.x || place.top != centre.y) {
+        SetWindowPos(window, nullptr, centre.x, centre.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

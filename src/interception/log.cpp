@@ -10,20 +10,12 @@
 #include "platform/program_location.h"
 #include "platform/program_path.h"
 #include "platform/win_handles.h"
+#include "platform/window_text.h"
 
 namespace quenvar {
 namespace {
 
 HWND LogBox() { return Control(kLogBox); }
-
-std::string LogText() {
-    HWND box = LogBox();
-    const int length = GetWindowTextLengthA(box);
-    if (length <= 0) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(box, text.data(), length + 1)));
-    return text;
-}
 
 bool WriteWholeFile(const char* path, const std::string& bytes) {
     UniqueKernelHandle file(
@@ -61,7 +53,7 @@ void WriteLogLine(const char* message) {
 std::string SavedLogPath() { return ProgramDirectory() + "\\Config.ini"; }
 
 void SaveLog() {
-    const std::string text = LogText();
+    const std::string text = WindowTextOf(LogBox());
     if (text.empty()) return;
     const std::string path = SavedLogPath();
     // The temporary file lies beside Config.ini, so the final move is a rename

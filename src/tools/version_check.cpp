@@ -8,21 +8,12 @@
 #include "app/handlers.h"
 #include "app/main_window.h"
 #include "platform/web_address.h"
+#include "platform/window_text.h"
 #include "tools/byte_text.h"
 #include "tools/online.h"
 #include "tools/version_decision.h"
 
 namespace quenvar {
-namespace {
-
-std::string ControlText(HWND control) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-}  // namespace
-
 void RunVersionCheck(const char* probeAddress, const char* updatePageAddress) {
     HWND status = Control(kStatusLabel);
     if (!CheckInternetConnection(probeAddress)) {
@@ -36,7 +27,7 @@ void RunVersionCheck(const char* probeAddress, const char* updatePageAddress) {
     if (!verdict.newer) return;
     // The address stays on the status line in any case; only a web address
     // goes to the browser.
-    const std::string address = ControlText(status);
+    const std::string address = WindowTextOf(status);
     if (IsWebAddress(address)) OpenWebAddress(address.c_str());
 }
 

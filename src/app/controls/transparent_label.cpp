@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/controls/parent_background.h"
+#include "platform/window_text.h"
 #include "platform/window_class.h"
 
 namespace quenvar {
@@ -30,8 +31,8 @@ void PaintFrame(HDC dc, const RECT& client, const char* caption, int length) {
 
 void PaintLabel(HWND window, HDC dc, const LabelLook& look) {
     PaintParentBackground(window, dc);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    const int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    const std::string text = WindowTextOf(window);
+    const int length = static_cast<int>(text.size());
     RECT client{};
     GetClientRect(window, &client);
     HFONT font = look.font != nullptr ? look.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
